@@ -14,9 +14,9 @@ constexpr std::uint8_t kDataBit = 0x01, kClockBit = 0x02, kLevelEnable = 0x10;
 bool Rose(std::uint8_t before, std::uint8_t after, std::uint8_t bit) { return !(before & bit) && (after & bit); }
 bool Fell(std::uint8_t before, std::uint8_t after, std::uint8_t bit) { return (before & bit) && !(after & bit); }
 
-std::string Hex(unsigned value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", value);
+std::string Hex(std::uint64_t value) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
     return text;
 }
 
@@ -75,7 +75,7 @@ std::string ToString(const RegisterAccess& access) {
 }
 
 std::string ToString(const DeviceEvent& event) {
-    return ToString(event.device) + ": " + std::to_string(event.bits) + " bits, " + Hex(static_cast<unsigned>(event.value));
+    return ToString(event.device) + ": " + std::to_string(event.bits) + " bits, " + Hex(event.value);
 }
 
 void BoardModel::ScriptTicks(std::vector<std::uint32_t> readings) { tickScript_.assign(readings.begin(), readings.end()); }

@@ -50,5 +50,31 @@ int main() {
 
     PortOut(0x16, 1);
     Show("PortOut(0x16, 1): a number no register has");
+
+    // The serial channel: only the delivered device words, not every write.
+    const auto showDevices = [](const char* call) {
+        std::printf("%s\n", call);
+        for (const auto& event : Board().DeviceEvents()) {
+            std::printf("    device %s\n", morvaxel::sim::ToString(event).c_str());
+        }
+        std::printf("    (%zu register writes)\n", Board().RegisterWrites().size());
+        Board().ClearLog();
+    };
+    BitOn(0x24, 6);
+    Board().ClearLog();
+    ContRelay(0x1234);
+    showDevices("ContRelay(0x1234), with held bit 6 of register 0x24 set");
+    ContLevel(0x2A15);
+    showDevices("ContLevel(0x2A15)");
+    ContFreq(2, 0x0440);
+    showDevices("ContFreq(2, 0x0440)");
+    ExchgLine(-1, "0123456789");
+    showDevices("ExchgLine(-1, \"0123456789\")");
+
+    Board().ScriptStatusLine({0, 1, 0, 1, 0, 1, 1, 0});
+    Click(3);
+    std::printf("Click(3): %llu status reads, register 0x23 received", static_cast<unsigned long long>(Board().StatusReads()));
+    for (const auto value : Board().WritesTo(0x23)) std::printf(" 0x%X", static_cast<unsigned>(value));
+    std::printf("\n");
     return 0;
 }
